@@ -1,0 +1,59 @@
+// Real time the protocol code spends on whole transfers against the emulated mouse.
+// The pauses of the protocol run in virtual time, so this measures the host side only.
+#include "device/IcKX22.h"
+#include "platform/emu/EmulatedHidSystem.h"
+#include "platform/emu/VirtualClock.h"
+#include "profile/MemoryMap.h"
+
+#include <benchmark/benchmark.h>
+
+namespace vardex {
+namespace {
+
+struct SBench {
+    CVirtualClock clock;
+    CEmulatedHidSystem hid{clock};
+    CEmulatedMouse& mouse = hid.AddMouse();
+    CIcKX22 kx{hid, clock};
+    CDefaultTable table;
+
+    SBench() { kx.SetDevicePath(mouse.InterfacePath(CEmulatedMouse::kMainInterface).c_str()); }
+};
+
+// The 342 addresses of the default table, read into the shadow as the first load does.
+void WholeRead(benchmark::State& state)
+{
+    SBench b;
+    for (auto _ : state) {
+        for (const SDefaultPair& pair : b.table.Pairs()) {
+            int value = 0;
+            if (!b.kx.ReadByte(pair.address, value))
+                state.SkipWithError("read failed");
+            b.kx.StoreClean(pair.address, value);
+        }
+        b.mouse.ClearTranscript();
+    }
+    state.counters["bytes"] = benchmark::Counter(static_cast<double>(state.iterations() * CDefaultTable::kSize),
+                                                 benchmark::Counter::kIsRate);
+}
+BENCHMARK(WholeRead)->Unit(benchmark::kMillisecond);
+
+// One profile's 68 bytes marked with new values and flushed.
+void ProfileWrite(benchmark::State& state)
+{
+    SBench b;
+    int round = 0;
+    for (auto _ : state) {
+        ++round;
+        for (const SDefaultPair& pair : b.table.ProfilePairs(0)) {
+            b.kx.MarkByte(pair.address, (pair.value + round) & 0xFF, 0);
+            if (!b.kx.FlushByte(pair.address))
+                state.SkipWithError("write failed");
+        }
+        b.mouse.ClearTranscript();
+    }
+}
+BENCHMARK(ProfileWrite)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+} // namespace vardex
