@@ -1,0 +1,36 @@
+# The two set-up commands of the README, and the rest of the workflow.
+#   make run    finds the mouse (the emulated one when VARDEX_EMULATION is set, as it
+#               is by default) and shows its active profile
+#   make test   every test: native, sanitizers, Windows under Wine
+#   make bench  benchmarks (optimised native build)
+#   make fuzz   each fuzz target for FUZZ_SECONDS seconds
+JOBS ?= 2
+FUZZ_SECONDS ?= 30
+VARDEX_EMULATION ?= 1503
+export JOBS VARDEX_EMULATION
+
+.PHONY: setup run test bench fuzz clean
+
+setup:
+	@bash scripts/setup.sh
+
+run: setup
+	@bash scripts/run.sh
+
+test:
+	@bash scripts/test.sh
+
+bench: setup
+	@bash scripts/build-tree.sh release -DCMAKE_BUILD_TYPE=Release
+	@build/release/bench/vardex_bench
+
+fuzz: setup
+	@CC=clang CXX=clang++ bash scripts/build-tree.sh fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARDEX_FUZZ=ON
+	@for f in build/fuzz/fuzz/*Fuzz; do \
+	  name=$$(basename $$f); mkdir -p build/fuzz/corpus/$$name; \
+	  echo "== $$name ($(FUZZ_SECONDS) s)"; \
+	  $$f -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 build/fuzz/corpus/$$name 2>&1 | tail -n 4 || exit 1; \
+	done
+
+clean:
+	rm -rf build
