@@ -1,0 +1,23 @@
+// The system settings port: the pointer and wheel settings the program keeps per
+// profile. Changes are broadcast to running programs but not written to the user's
+// stored profile.
+#pragma once
+
+namespace vardex {
+
+// The wheel scroll-lines value that means "one page per notch".
+inline constexpr int kWheelPageScroll = -1;
+
+class ISystemSettings {
+public:
+    virtual ~ISystemSettings() = default;
+
+    virtual int MouseSpeed() = 0; // 1 to 20
+    virtual void SetMouseSpeed(int speed) = 0;
+    virtual int DoubleClickTime() = 0; // milliseconds
+    virtual void SetDoubleClickTime(int ms) = 0;
+    virtual int WheelScrollLines() = 0; // kWheelPageScroll for page scrolling
+    virtual void SetWheelScrollLines(int lines) = 0;
+};
+
+} // namespace vardex

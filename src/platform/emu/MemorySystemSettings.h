@@ -1,0 +1,22 @@
+// Pointer and wheel settings held in memory, starting at the system's defaults.
+#pragma once
+
+#include "platform/SystemSettings.h"
+
+namespace vardex {
+
+class CMemorySystemSettings final : public ISystemSettings {
+public:
+    int MouseSpeed() override { return speed; }
+    void SetMouseSpeed(int value) override { speed = value; }
+    int DoubleClickTime() override { return doubleClickMs; }
+    void SetDoubleClickTime(int ms) override { doubleClickMs = ms; }
+    int WheelScrollLines() override { return wheelLines; }
+    void SetWheelScrollLines(int lines) override { wheelLines = lines; }
+
+    int speed = 10;
+    int doubleClickMs = 500;
+    int wheelLines = 3;
+};
+
+} // namespace vardex
