@@ -27,7 +27,7 @@ public:
     virtual bool ReadFile(const std::wstring& path, std::size_t maxBytes, std::vector<std::uint8_t>& data) = 0;
     // Writes data to a temporary file in path's folder and renames it over path, so a
     // failed write never destroys what path held before.
-    virtual EWriteResult ReplaceFile(const std::wstring& path, std::span<const std::uint8_t> data) = 0;
+    virtual EWriteResult StoreFile(const std::wstring& path, std::span<const std::uint8_t> data) = 0;
     // Creates the folder when it is missing; true when it exists afterwards.
     virtual bool CreateFolder(const std::wstring& path) = 0;
 };

@@ -84,7 +84,7 @@ int CProfileFiles::SaveProfileFile(const CIcKX22& shadow, int p)
     std::wstring path;
     if (!m_Shell.ChooseFile(ProfileFileDialog(true, ProfileFolder()), path))
         return 0;
-    switch (m_Files.ReplaceFile(path, file)) {
+    switch (m_Files.StoreFile(path, file)) {
     case EWriteResult::kWritten:
         return 1;
     case EWriteResult::kCannotCreate:

@@ -18,7 +18,7 @@ bool CMemoryFileSystem::ReadFile(const std::wstring& path, std::size_t maxBytes,
     return true;
 }
 
-EWriteResult CMemoryFileSystem::ReplaceFile(const std::wstring& path, std::span<const std::uint8_t> data)
+EWriteResult CMemoryFileSystem::StoreFile(const std::wstring& path, std::span<const std::uint8_t> data)
 {
     if (unwritable.count(path))
         return EWriteResult::kCannotCreate;

@@ -13,7 +13,7 @@ class CMemoryFileSystem final : public IFileSystem {
 public:
     bool CanOpenForReading(const std::wstring& path) override;
     bool ReadFile(const std::wstring& path, std::size_t maxBytes, std::vector<std::uint8_t>& data) override;
-    EWriteResult ReplaceFile(const std::wstring& path, std::span<const std::uint8_t> data) override;
+    EWriteResult StoreFile(const std::wstring& path, std::span<const std::uint8_t> data) override;
     bool CreateFolder(const std::wstring& path) override;
 
     std::map<std::wstring, std::vector<std::uint8_t>> files;

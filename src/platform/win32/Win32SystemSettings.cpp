@@ -1,0 +1,47 @@
+#include "platform/win32/Win32SystemSettings.h"
+
+#include <windows.h>
+
+#include <cstdint>
+
+namespace vardex {
+
+int CWin32SystemSettings::MouseSpeed()
+{
+    int speed = 10;
+    SystemParametersInfoW(SPI_GETMOUSESPEED, 0, &speed, 0);
+    return speed;
+}
+
+// Windows takes the speed by value in the pointer argument; Wine reads it from the
+// count argument, which Windows ignores here. Both carry it.
+void CWin32SystemSettings::SetMouseSpeed(int speed)
+{
+    SystemParametersInfoW(SPI_SETMOUSESPEED, static_cast<UINT>(speed),
+                          reinterpret_cast<void*>(static_cast<std::intptr_t>(speed)), SPIF_SENDCHANGE);
+}
+
+int CWin32SystemSettings::DoubleClickTime()
+{
+    return static_cast<int>(GetDoubleClickTime());
+}
+
+void CWin32SystemSettings::SetDoubleClickTime(int ms)
+{
+    ::SetDoubleClickTime(static_cast<UINT>(ms));
+}
+
+int CWin32SystemSettings::WheelScrollLines()
+{
+    UINT lines = 3;
+    SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
+    return lines == WHEEL_PAGESCROLL ? kWheelPageScroll : static_cast<int>(lines);
+}
+
+void CWin32SystemSettings::SetWheelScrollLines(int lines)
+{
+    const UINT count = lines == kWheelPageScroll ? WHEEL_PAGESCROLL : static_cast<UINT>(lines);
+    SystemParametersInfoW(SPI_SETWHEELSCROLLLINES, count, nullptr, SPIF_SENDCHANGE);
+}
+
+} // namespace vardex

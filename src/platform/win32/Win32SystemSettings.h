@@ -1,0 +1,18 @@
+// The system settings port over SystemParametersInfo and the double-click time.
+#pragma once
+
+#include "platform/SystemSettings.h"
+
+namespace vardex {
+
+class CWin32SystemSettings final : public ISystemSettings {
+public:
+    int MouseSpeed() override;
+    void SetMouseSpeed(int speed) override;
+    int DoubleClickTime() override;
+    void SetDoubleClickTime(int ms) override;
+    int WheelScrollLines() override;
+    void SetWheelScrollLines(int lines) override;
+};
+
+} // namespace vardex
