@@ -29,7 +29,10 @@ fuzz: setup
 	@for f in build/fuzz/fuzz/*Fuzz; do \
 	  name=$$(basename $$f); mkdir -p build/fuzz/corpus/$$name; \
 	  echo "== $$name ($(FUZZ_SECONDS) s)"; \
-	  $$f -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 build/fuzz/corpus/$$name 2>&1 | tail -n 4 || exit 1; \
+	  $$f -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 build/fuzz/corpus/$$name \
+	    $$(ls -d fuzz/seeds/$$name 2>/dev/null) > build/fuzz/$$name.log 2>&1 \
+	    || { tail -n 40 build/fuzz/$$name.log; exit 1; }; \
+	  grep -E '^(Done|stat::number_of_executed_units)' build/fuzz/$$name.log; \
 	done
 
 clean:
