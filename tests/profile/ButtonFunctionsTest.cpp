@@ -19,7 +19,8 @@ class ButtonFunctionsTest : public ::testing::Test {
 protected:
     ButtonFunctionsTest()
     {
-        for (const SDefaultPair& pair : CDefaultTable().Pairs())
+        const CDefaultTable defaults;
+        for (const SDefaultPair& pair : defaults.Pairs())
             shadow->StoreClean(pair.address, pair.value);
     }
 
