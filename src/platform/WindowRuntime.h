@@ -6,6 +6,7 @@
 #include "platform/Handles.h"
 
 #include <cstdint>
+#include <string>
 
 namespace vardex {
 
@@ -19,6 +20,8 @@ public:
     // Starts (or restarts) timer id of window; it fires every intervalMs until stopped.
     virtual bool StartTimer(WindowHandle window, unsigned id, unsigned intervalMs) = 0;
     virtual bool StopTimer(WindowHandle window, unsigned id) = 0;
+    // The class name of an existing window; empty when there is no such window.
+    virtual std::wstring ClassName(WindowHandle window) = 0;
 };
 
 } // namespace vardex

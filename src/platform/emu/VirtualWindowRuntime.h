@@ -47,6 +47,11 @@ public:
         return true;
     }
     bool StopTimer(WindowHandle window, unsigned id) override { return m_Timers.erase({window, id}) == 1; }
+    std::wstring ClassName(WindowHandle window) override
+    {
+        const auto it = windowClasses.find(window);
+        return it == windowClasses.end() ? std::wstring() : it->second;
+    }
 
     bool IsRunning(WindowHandle window, unsigned id) const { return m_Timers.count({window, id}) == 1; }
     bool AnyTimer() const { return !m_Timers.empty(); }
@@ -68,6 +73,7 @@ public:
     }
 
     std::vector<SWindowMessage> messages;
+    std::map<WindowHandle, std::wstring> windowClasses; // the windows that exist
 
 private:
     struct STimer {
