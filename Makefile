@@ -4,12 +4,13 @@
 #   make test   every test: native, sanitizers, Windows under Wine
 #   make bench  benchmarks (optimised native build)
 #   make fuzz   each fuzz target for FUZZ_SECONDS seconds
+#   make languages  the shipped language files, from the built-in texts and the translations
 JOBS ?= 2
 FUZZ_SECONDS ?= 30
 VARDEX_EMULATION ?= 1503
 export JOBS VARDEX_EMULATION
 
-.PHONY: setup run test bench fuzz clean
+.PHONY: setup run test bench fuzz languages clean
 
 setup:
 	@bash scripts/setup.sh
@@ -34,6 +35,12 @@ fuzz: setup
 	    || { tail -n 40 build/fuzz/$$name.log; exit 1; }; \
 	  grep -E '^(Done|stat::number_of_executed_units)' build/fuzz/$$name.log; \
 	done
+
+languages: setup
+	@bash scripts/build-tree.sh native -DCMAKE_BUILD_TYPE=Debug >/dev/null
+	@build/native/tools/langfile english resources/Languages
+	@for f in resources/Languages/*.utf8.txt; do \
+	  build/native/tools/langfile convert $$f $${f%.utf8.txt}.txt || exit 1; done
 
 clean:
 	rm -rf build

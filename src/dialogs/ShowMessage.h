@@ -15,6 +15,7 @@ inline constexpr int kLoadConfigureFailed = 13;
 inline constexpr int kSaveConfigureFailed = 15;
 inline constexpr int kWriteFailed = 21;
 inline constexpr int kNoLeftButton = 22;
+inline constexpr int kCantFindDocument = 30; // the document name is appended
 } // namespace msg
 
 class IShowMessage {

@@ -50,4 +50,39 @@ std::wstring FromUtf16Bytes(std::span<const std::uint8_t> bytes)
     return text;
 }
 
+std::wstring FromUtf8(std::string_view text)
+{
+    constexpr wchar_t kReplacement = 0xFFFD;
+    std::wstring out;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const int extra = lead < 0x80 ? 0 : (lead >> 5) == 6 ? 1 : (lead >> 4) == 14 ? 2 : (lead >> 3) == 30 ? 3 : -1;
+        if (extra < 0 || i + extra >= text.size() + (extra == 0 ? 1 : 0)) {
+            out += kReplacement;
+            ++i;
+            continue;
+        }
+        std::uint32_t c = extra == 0 ? lead : lead & (0x3F >> extra);
+        bool ok = true;
+        for (int k = 1; k <= extra; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + k]);
+            ok = ok && (next & 0xC0) == 0x80;
+            c = (c << 6) | (next & 0x3F);
+        }
+        if (!ok) {
+            out += kReplacement;
+            ++i;
+            continue;
+        }
+        if (c > 0xFFFF && sizeof(wchar_t) == 2) {
+            out += static_cast<wchar_t>(0xD800 + ((c - 0x10000) >> 10));
+            out += static_cast<wchar_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
+        } else {
+            out += static_cast<wchar_t>(c);
+        }
+        i += extra + 1;
+    }
+    return out;
+}
+
 } // namespace vardex

@@ -2,6 +2,7 @@
 // user's documents are.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace vardex {
@@ -32,6 +33,10 @@ public:
     // Starts program with no command line, the default environment and start-up
     // settings; false when it cannot be started.
     virtual bool StartProcess(const std::wstring& program) = 0;
+    // Opens a document with the verb "open", no parameters and no working folder,
+    // without showing a window of the shell's own; the system's result, above 32 on
+    // success.
+    virtual std::intptr_t OpenDocument(const std::wstring& path) = 0;
     // The running program's full path, at most 1024 characters.
     virtual std::wstring ProgramPath() = 0;
     // The user's documents folder.

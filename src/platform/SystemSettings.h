@@ -3,6 +3,8 @@
 // stored profile.
 #pragma once
 
+#include <cstdint>
+
 namespace vardex {
 
 // The wheel scroll-lines value that means "one page per notch".
@@ -18,6 +20,8 @@ public:
     virtual void SetDoubleClickTime(int ms) = 0;
     virtual int WheelScrollLines() = 0; // kWheelPageScroll for page scrolling
     virtual void SetWheelScrollLines(int lines) = 0;
+    // The system's default language identifier.
+    virtual std::uint16_t DefaultLanguage() = 0;
 };
 
 } // namespace vardex

@@ -13,10 +13,12 @@ public:
     void SetDoubleClickTime(int ms) override { doubleClickMs = ms; }
     int WheelScrollLines() override { return wheelLines; }
     void SetWheelScrollLines(int lines) override { wheelLines = lines; }
+    std::uint16_t DefaultLanguage() override { return language; }
 
     int speed = 10;
     int doubleClickMs = 500;
     int wheelLines = 3;
+    std::uint16_t language = 0x0409; // English (United States)
 };
 
 } // namespace vardex

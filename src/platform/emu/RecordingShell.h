@@ -28,6 +28,11 @@ public:
         started.push_back(program);
         return startSucceeds;
     }
+    std::intptr_t OpenDocument(const std::wstring& path) override
+    {
+        opened.push_back(path);
+        return openResult;
+    }
     std::wstring ProgramPath() override { return programPath; }
     std::wstring DocumentsFolder() override { return documents; }
 
@@ -35,6 +40,8 @@ public:
     std::vector<SFileDialog> dialogs;
     std::vector<std::wstring> started;
     bool startSucceeds = true;
+    std::vector<std::wstring> opened;
+    std::intptr_t openResult = 42;
     std::wstring programPath = L"C:\\Program Files\\Vardex\\Vardex.exe";
     std::wstring documents = L"C:\\Users\\gamer\\Documents";
 };

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <commdlg.h>
+#include <shellapi.h>
 #include <shlobj.h>
 
 namespace vardex {
@@ -47,6 +48,12 @@ bool CWin32Shell::StartProcess(const std::wstring& program)
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     return true;
+}
+
+std::intptr_t CWin32Shell::OpenDocument(const std::wstring& path)
+{
+    const HINSTANCE result = ShellExecuteW(nullptr, L"open", path.c_str(), nullptr, nullptr, SW_HIDE);
+    return reinterpret_cast<std::intptr_t>(result);
 }
 
 std::wstring CWin32Shell::ProgramPath()

@@ -45,3 +45,12 @@ void CWin32SystemSettings::SetWheelScrollLines(int lines)
 }
 
 } // namespace vardex
+
+namespace vardex {
+
+std::uint16_t CWin32SystemSettings::DefaultLanguage()
+{
+    return GetSystemDefaultLangID();
+}
+
+} // namespace vardex

@@ -13,6 +13,7 @@ public:
     void SetDoubleClickTime(int ms) override;
     int WheelScrollLines() override;
     void SetWheelScrollLines(int lines) override;
+    std::uint16_t DefaultLanguage() override;
 };
 
 } // namespace vardex
