@@ -1,5 +1,6 @@
 // ShapeFromBitmap on the sizes of the program's windows, beside one plain copy of the
 // same pixels as the yardstick.
+#include "controls/DropShadow.h"
 #include "controls/Shape.h"
 
 #include <benchmark/benchmark.h>
@@ -37,6 +38,18 @@ void Shape(benchmark::State& state)
         benchmark::DoNotOptimize(ShapeFromBitmap({width, height, pixels}, kShapeKeyColour));
 }
 BENCHMARK(Shape)->Args({801, 581})->Args({369, 81})->Unit(benchmark::kMicrosecond);
+
+// The shadow's rebuild: the owner's rows from its shape, then the layered image.
+void ShadowRebuild(benchmark::State& state)
+{
+    const int width = static_cast<int>(state.range(0));
+    const int height = static_cast<int>(state.range(1));
+    const std::vector<std::uint32_t> pixels = Background(width, height);
+    const std::vector<SRect> shape = ShapeFromBitmap({width, height, pixels}, kShapeKeyColour);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(BuildShadowImage(OwnerSpans(shape, width, height), width, height, kDialogShadow));
+}
+BENCHMARK(ShadowRebuild)->Args({801, 581})->Args({369, 81})->Unit(benchmark::kMicrosecond);
 
 void PlainCopy(benchmark::State& state)
 {
