@@ -38,6 +38,8 @@ struct SSystem {
 };
 
 struct SPlaceCase {
+    friend void PrintTo(const SPlaceCase& c, std::ostream* os) { *os << c.what; }
+
     const char* what;
     ESystem system;
     Files before;
@@ -91,6 +93,8 @@ TEST(PlaceDriverTest, WithoutTheWindowsDirectoryRedirectionIsStillRestored)
 }
 
 struct SRemoveCase {
+    friend void PrintTo(const SRemoveCase& c, std::ostream* os) { *os << c.what; }
+
     const char* what;
     ESystem system;
     Files before;

@@ -40,6 +40,8 @@ struct SBox {
 };
 
 struct SToolCase {
+    friend void PrintTo(const SToolCase& c, std::ostream* os) { *os << c.what; }
+
     const char* what;
     bool mount;
     bool libraryPresent;

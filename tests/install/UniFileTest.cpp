@@ -164,6 +164,8 @@ TEST_F(UniFileTest, CopyOwnsNoOpenFile)
 }
 
 struct SSearchCase {
+    friend void PrintTo(const SSearchCase& c, std::ostream* os) { *os << c.keyword; }
+
     const char* keyword;
     std::string text;
     bool utf16;

@@ -165,6 +165,8 @@ TEST_F(SieveInstallWineTest, MountWithoutTheDriverFileChangesNothing)
 }
 
 struct SBoxCase {
+    friend void PrintTo(const SBoxCase& c, std::ostream* os) { *os << c.tool << ": " << c.text; }
+
     const char* tool;
     const char* library; // what the folder holds as Qv9SieveReg.dll; null for nothing
     const char* caption;
