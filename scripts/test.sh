@@ -32,7 +32,7 @@ trap "scripts/wine-run --stop" EXIT
 if scripts/wine-run --can-run-32; then
   (cd build/win32 && ctest --output-on-failure)
 else
-  echo "(this machine cannot start 32-bit programs; the 32-bit build is checked by the 64-bit tests twin)"
+  echo "(this machine cannot start 32-bit programs; the 64-bit tree tests the same sources)"
 fi
 (cd build/win64 && ctest --output-on-failure)
 '

@@ -36,8 +36,8 @@ protected:
         ASSERT_FALSE(QueryService(kService)) << "the prefix already has the filter service";
         for (const std::string& file : {m_LibraryCopy, m_Driver, m_Delivered64, m_Wow64Driver})
             ASSERT_FALSE(FileExists(file)) << file << " is in the prefix already";
-        m_CreatedWow64Drivers = CreateDirectoryA((windows + "\\SysWOW64").c_str(), nullptr) != FALSE;
-        m_CreatedWow64Drivers = CreateDirectoryA(m_Wow64Drivers.c_str(), nullptr) != FALSE || m_CreatedWow64Drivers;
+        m_CreatedWow64 = CreateDirectoryA((windows + "\\SysWOW64").c_str(), nullptr) != FALSE;
+        m_CreatedWow64Drivers = CreateDirectoryA(m_Wow64Drivers.c_str(), nullptr) != FALSE;
 
         char temp[MAX_PATH] = {};
         GetTempPathA(MAX_PATH, temp);
@@ -56,10 +56,10 @@ protected:
         DeleteServiceIfPresent(kService);
         for (const std::string& file : {m_LibraryCopy, m_Driver, m_Delivered64, m_Wow64Driver})
             DeleteFileA(file.c_str());
-        if (m_CreatedWow64Drivers) {
+        if (m_CreatedWow64Drivers)
             RemoveDirectoryA(m_Wow64Drivers.c_str());
+        if (m_CreatedWow64)
             RemoveDirectoryA((WindowsDirectory() + "\\SysWOW64").c_str());
-        }
         for (const char* name : {"SieveMount.exe", "SieveUnmount.exe", "Qv9SieveReg.dll", "Qv8Sieve.sys"})
             DeleteFileA((m_Folder + "\\" + name).c_str());
         RemoveDirectoryA(m_Folder.c_str());
@@ -96,6 +96,7 @@ protected:
 
     std::string m_Folder, m_LibraryCopy, m_Driver, m_Wow64Drivers, m_Delivered64, m_Wow64Driver;
     bool m_CreatedClassKey = false;
+    bool m_CreatedWow64 = false;
     bool m_CreatedWow64Drivers = false;
     std::optional<SRegistryValue> m_SavedFilters;
 };
