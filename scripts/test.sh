@@ -24,11 +24,15 @@ bash $build win64 -DCMAKE_BUILD_TYPE=Debug "$mingw64"
 
 echo "== Windows tests under Wine"
 export VARDEX_WINEPREFIX=$root/build/wineprefix
+# The wine server and its desktop start inside the virtual display, so that the
+# programs under test can create windows and show message boxes.
+xvfb-run -a bash -euo pipefail -c '
 scripts/wine-run --start
-trap 'scripts/wine-run --stop' EXIT
+trap "scripts/wine-run --stop" EXIT
 if scripts/wine-run --can-run-32; then
-  (cd build/win32 && xvfb-run -a ctest --output-on-failure)
+  (cd build/win32 && ctest --output-on-failure)
 else
-  echo "(this machine cannot start 32-bit programs; the 32-bit build is checked by the 64-bit tests' twin)"
+  echo "(this machine cannot start 32-bit programs; the 64-bit tree tests the same sources)"
 fi
-(cd build/win64 && xvfb-run -a ctest --output-on-failure)
+(cd build/win64 && ctest --output-on-failure)
+'
