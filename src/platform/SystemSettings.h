@@ -1,6 +1,6 @@
 // The system settings port: the pointer and wheel settings the program keeps per
-// profile. Changes are broadcast to running programs but not written to the user's
-// stored profile.
+// profile. The Set operations broadcast a change to running programs without writing
+// it to the user's stored profile; the Store operations write it there too.
 #pragma once
 
 #include <cstdint>
@@ -20,6 +20,9 @@ public:
     virtual void SetDoubleClickTime(int ms) = 0;
     virtual int WheelScrollLines() = 0; // kWheelPageScroll for page scrolling
     virtual void SetWheelScrollLines(int lines) = 0;
+    // The same, also written to the user's stored profile; broadcast or not.
+    virtual void StoreMouseSpeed(int speed, bool broadcast) = 0;
+    virtual void StoreWheelScrollLines(int lines, bool broadcast) = 0;
     // The system's default language identifier.
     virtual std::uint16_t DefaultLanguage() = 0;
 };

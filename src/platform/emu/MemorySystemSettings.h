@@ -13,11 +13,15 @@ public:
     void SetDoubleClickTime(int ms) override { doubleClickMs = ms; }
     int WheelScrollLines() override { return wheelLines; }
     void SetWheelScrollLines(int lines) override { wheelLines = lines; }
+    void StoreMouseSpeed(int value, bool) override { storedSpeed = speed = value; }
+    void StoreWheelScrollLines(int lines, bool) override { storedWheelLines = wheelLines = lines; }
     std::uint16_t DefaultLanguage() override { return language; }
 
     int speed = 10;
     int doubleClickMs = 500;
     int wheelLines = 3;
+    int storedSpeed = 10; // what the user's stored profile holds
+    int storedWheelLines = 3;
     std::uint16_t language = 0x0409; // English (United States)
 };
 

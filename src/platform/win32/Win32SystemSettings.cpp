@@ -13,12 +13,37 @@ int CWin32SystemSettings::MouseSpeed()
     return speed;
 }
 
+namespace {
+
 // Windows takes the speed by value in the pointer argument; Wine reads it from the
 // count argument, which Windows ignores here. Both carry it.
-void CWin32SystemSettings::SetMouseSpeed(int speed)
+void PutMouseSpeed(int speed, UINT flags)
 {
     SystemParametersInfoW(SPI_SETMOUSESPEED, static_cast<UINT>(speed),
-                          reinterpret_cast<void*>(static_cast<std::intptr_t>(speed)), SPIF_SENDCHANGE);
+                          reinterpret_cast<void*>(static_cast<std::intptr_t>(speed)), flags);
+}
+
+void PutWheelScrollLines(int lines, UINT flags)
+{
+    const UINT count = lines == kWheelPageScroll ? WHEEL_PAGESCROLL : static_cast<UINT>(lines);
+    SystemParametersInfoW(SPI_SETWHEELSCROLLLINES, count, nullptr, flags);
+}
+
+UINT StoreFlags(bool broadcast)
+{
+    return SPIF_UPDATEINIFILE | (broadcast ? SPIF_SENDCHANGE : 0);
+}
+
+} // namespace
+
+void CWin32SystemSettings::SetMouseSpeed(int speed)
+{
+    PutMouseSpeed(speed, SPIF_SENDCHANGE);
+}
+
+void CWin32SystemSettings::StoreMouseSpeed(int speed, bool broadcast)
+{
+    PutMouseSpeed(speed, StoreFlags(broadcast));
 }
 
 int CWin32SystemSettings::DoubleClickTime()
@@ -40,13 +65,14 @@ int CWin32SystemSettings::WheelScrollLines()
 
 void CWin32SystemSettings::SetWheelScrollLines(int lines)
 {
-    const UINT count = lines == kWheelPageScroll ? WHEEL_PAGESCROLL : static_cast<UINT>(lines);
-    SystemParametersInfoW(SPI_SETWHEELSCROLLLINES, count, nullptr, SPIF_SENDCHANGE);
+    PutWheelScrollLines(lines, SPIF_SENDCHANGE);
 }
 
-} // namespace vardex
+void CWin32SystemSettings::StoreWheelScrollLines(int lines, bool broadcast)
+{
+    PutWheelScrollLines(lines, StoreFlags(broadcast));
+}
 
-namespace vardex {
 
 std::uint16_t CWin32SystemSettings::DefaultLanguage()
 {

@@ -13,6 +13,8 @@ public:
     void SetDoubleClickTime(int ms) override;
     int WheelScrollLines() override;
     void SetWheelScrollLines(int lines) override;
+    void StoreMouseSpeed(int speed, bool broadcast) override;
+    void StoreWheelScrollLines(int lines, bool broadcast) override;
     std::uint16_t DefaultLanguage() override;
 };
 
