@@ -3,6 +3,7 @@
 #include "macro/MacroSlotCodec.h"
 #include "platform/emu/EmulatedHidSystem.h"
 #include "platform/emu/VirtualClock.h"
+#include "profile/MemoryMap.h"
 
 #include <cstdlib>
 #include <memory>
