@@ -52,10 +52,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             list.Append(macro::kLoopEnd, target);
             break;
         case 4:
-            list.AppendExtended(static_cast<std::uint8_t>(1 + 2 * (arg % 3)), arg, target); // IF, IF, CALL
+            list.AppendExtended(arg & 1 ? macro::kIfLocks : macro::kIfVariables, arg * 131, target);
             break;
         case 5:
-            list.AppendExtended(macro::kGoto, target);
+            list.AppendExtended(arg & 1 ? macro::kGoto : macro::kCall, target);
             break;
         case 6:
             list.SetSelectedDelay(arg * 40);
