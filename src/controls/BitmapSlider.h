@@ -52,6 +52,14 @@ public:
     // The answer to the dialog-code query: the arrow keys, unless Tab is held.
     unsigned DialogCode(bool tabDown) const { return tabDown ? 0 : slider::kDialogCodeArrows; }
 
+    // Focus comes and goes; a focused, enabled control shows the dotted rectangle.
+    void OnFocus(bool focused) { m_Focused = focused; }
+    void SetDrawFocusRect(bool draw) { m_DrawFocusRect = draw; }
+    bool ShowsFocusRect() const { return m_DrawFocusRect && m_Focused && m_Enabled; }
+    // Whether a click takes the keyboard focus.
+    bool FocusOnClick() const { return m_FocusOnClick; }
+    void SetFocusOnClick(bool take) { m_FocusOnClick = take; }
+
     bool Dragging() const { return m_Dragging; }
     int ThumbCentre() const { return ValueToPixel(m_Pos); }
 
@@ -76,6 +84,9 @@ private:
     int m_DragOffset = 0;
     bool m_Dragging = false;
     bool m_Enabled = true;
+    bool m_Focused = false;
+    bool m_DrawFocusRect = true;
+    bool m_FocusOnClick = true;
 };
 
 } // namespace vardex

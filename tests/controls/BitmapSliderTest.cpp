@@ -114,6 +114,19 @@ TEST_F(BitmapSliderTest, ADisabledSliderIgnoresEverything)
     EXPECT_EQ(s.GetPos(), 0);
 }
 
+TEST_F(BitmapSliderTest, FocusRectangle)
+{
+    EXPECT_FALSE(s.ShowsFocusRect());
+    s.OnFocus(true);
+    EXPECT_TRUE(s.ShowsFocusRect());
+    s.SetEnabled(false);
+    EXPECT_FALSE(s.ShowsFocusRect()) << "a disabled slider shows no focus";
+    s.SetEnabled(true);
+    s.SetDrawFocusRect(false);
+    EXPECT_FALSE(s.ShowsFocusRect());
+    EXPECT_TRUE(s.FocusOnClick());
+}
+
 TEST_F(BitmapSliderTest, VerticalSlidersUseTheOtherAxis)
 {
     s.SetVertical(true);
