@@ -177,7 +177,7 @@ void CSkinMacroDlg::OnRepeat()
 
 void CSkinMacroDlg::OnRecord()
 {
-    if (m_Recorder.Recording())
+    if (m_Recorder.Recording() || m_SlotIndex > kMaxSlotIndex)
         return;
     if (!m_Recorder.Start()) {
         m_Ports.messages.ShowMessage(msg::kRecordFailed);

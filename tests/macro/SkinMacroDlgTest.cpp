@@ -310,9 +310,12 @@ TEST_F(SkinMacroDlgTest, SaveFailing)
     EXPECT_EQ(dlg.State(), CSkinMacroDlg::EState::kIdle);
     EXPECT_FALSE(windows.AnyTimer());
 
-    dlg.Open(9, 0, false); // slot index 84: refused
+    dlg.Open(9, 0, false); // slot index 84: refused by every path
     EXPECT_EQ(dlg.OnSave(), 0);
     EXPECT_EQ(dlg.OnLoad(), 0);
+    dlg.OnRecord();
+    EXPECT_EQ(dlg.State(), CSkinMacroDlg::EState::kIdle);
+    EXPECT_TRUE(hooks.installed.empty());
 }
 
 TEST_F(SkinMacroDlgTest, HelpLooksForTheGuide)
