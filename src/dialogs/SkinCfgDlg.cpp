@@ -1,5 +1,7 @@
 #include "dialogs/SkinCfgDlg.h"
 
+#include "device/DirtyBytes.h"
+
 #include <algorithm>
 
 namespace vardex {
@@ -203,30 +205,17 @@ int CSkinCfgDlg::OnCommand(int id)
     }
 }
 
-bool CSkinCfgDlg::WriteDirtyBytes()
+std::array<int, cfg::kBytes> CSkinCfgDlg::Addresses() const
 {
-    CIcKX22& device = m_Ports.device;
-    bool anyDirty = false;
-    for (int offset = 0; offset < cfg::kBytes; ++offset) {
-        const int address = Address(offset);
-        SShadowEntry& entry = device.Shadow(address);
-        if (!entry.dirty)
-            continue;
-        anyDirty = true;
-        if (address < device.TableSize() && address < CIcKX22::kAddressLimit && device.WriteByte(address, entry.value))
-            device.StoreClean(address, entry.value);
-        m_Ports.clock.Sleep(kBytePauseMs);
-    }
-    if (anyDirty) {
-        device.SendCommand(0, 0, 0);
-        m_Ports.clock.Sleep(kCommandPauseMs);
-    }
-    return anyDirty;
+    std::array<int, cfg::kBytes> addresses{};
+    for (int offset = 0; offset < cfg::kBytes; ++offset)
+        addresses[offset] = Address(offset);
+    return addresses;
 }
 
 void CSkinCfgDlg::Write(bool persist)
 {
-    WriteDirtyBytes();
+    WriteDirtyBytes(m_Ports.device, m_Ports.clock, Addresses());
     if (!persist)
         return;
     if (m_SpeedChanged)

@@ -94,8 +94,7 @@ private:
     void SelectPollingFromByte();
     void SetSlider(int id, int position);
     void MarkChartRows();
-    // Writes the dirty bytes; returns whether any was dirty.
-    bool WriteDirtyBytes();
+    std::array<int, cfg::kBytes> Addresses() const;
     void Write(bool persist);
     int Cancel();
     void Reset();

@@ -1,5 +1,7 @@
 #include "dialogs/SkinLedDlg.h"
 
+#include "device/DirtyBytes.h"
+
 #include "profile/MemoryMap.h"
 
 #include <algorithm>
@@ -106,23 +108,11 @@ int CSkinLedDlg::OnCommand(int id)
 
 void CSkinLedDlg::Write()
 {
-    CIcKX22& device = m_Ports.device;
-    bool anyDirty = false;
-    for (int zone : kWriteOrder) {
-        const int address = Address(zone);
-        const SShadowEntry& entry = device.Shadow(address);
-        if (!entry.dirty)
-            continue;
-        anyDirty = true;
-        if (address < device.TableSize() && address < CIcKX22::kAddressLimit && device.WriteByte(address, entry.value))
-            device.StoreClean(address, entry.value);
-        m_Ports.clock.Sleep(kBytePauseMs);
-    }
-    if (anyDirty) {
-        device.SendCommand(0, 0, 0);
-        m_Ports.clock.Sleep(kCommandPauseMs);
+    std::array<int, led::kZones> addresses{};
+    for (int i = 0; i < led::kZones; ++i)
+        addresses[i] = Address(kWriteOrder[i]);
+    if (WriteDirtyBytes(m_Ports.device, m_Ports.clock, addresses))
         m_Written = true;
-    }
 }
 
 int CSkinLedDlg::Cancel()
