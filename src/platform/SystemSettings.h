@@ -7,6 +7,14 @@
 
 namespace vardex {
 
+// What the system reports of its own version.
+struct SOsVersion {
+    bool ntFamily; // false: the Windows 95 family
+    unsigned major;
+    unsigned minor;
+    unsigned build;
+};
+
 // The wheel scroll-lines value that means "one page per notch".
 inline constexpr int kWheelPageScroll = -1;
 
@@ -25,6 +33,12 @@ public:
     virtual void StoreWheelScrollLines(int lines, bool broadcast) = 0;
     // The system's default language identifier.
     virtual std::uint16_t DefaultLanguage() = 0;
+    // Showing window contents while dragging: 0 off, otherwise on. The change is
+    // broadcast for this session and not stored in the user's profile.
+    virtual int DragFullWindows() = 0;
+    virtual void SetDragFullWindows(int on) = 0;
+    // False when the system does not tell its version.
+    virtual bool Version(SOsVersion& version) = 0;
 };
 
 } // namespace vardex

@@ -16,6 +16,13 @@ public:
     void StoreMouseSpeed(int value, bool) override { storedSpeed = speed = value; }
     void StoreWheelScrollLines(int lines, bool) override { storedWheelLines = wheelLines = lines; }
     std::uint16_t DefaultLanguage() override { return language; }
+    int DragFullWindows() override { return dragFullWindows; }
+    void SetDragFullWindows(int on) override { dragFullWindows = on; }
+    bool Version(SOsVersion& v) override
+    {
+        v = version;
+        return versionKnown;
+    }
 
     int speed = 10;
     int doubleClickMs = 500;
@@ -23,6 +30,9 @@ public:
     int storedSpeed = 10; // what the user's stored profile holds
     int storedWheelLines = 3;
     std::uint16_t language = 0x0409; // English (United States)
+    int dragFullWindows = 1;
+    SOsVersion version{true, 6, 1, 7601};
+    bool versionKnown = true;
 };
 
 } // namespace vardex

@@ -79,4 +79,30 @@ std::uint16_t CWin32SystemSettings::DefaultLanguage()
     return GetSystemDefaultLangID();
 }
 
+int CWin32SystemSettings::DragFullWindows()
+{
+    BOOL on = FALSE;
+    SystemParametersInfoW(SPI_GETDRAGFULLWINDOWS, 0, &on, 0);
+    return on;
+}
+
+void CWin32SystemSettings::SetDragFullWindows(int on)
+{
+    SystemParametersInfoW(SPI_SETDRAGFULLWINDOWS, static_cast<UINT>(on), nullptr, SPIF_SENDCHANGE);
+}
+
+bool CWin32SystemSettings::Version(SOsVersion& version)
+{
+    OSVERSIONINFOW info{};
+    info.dwOSVersionInfoSize = sizeof info;
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+    if (!GetVersionExW(&info))
+        return false;
+#pragma GCC diagnostic pop
+    version = {info.dwPlatformId == VER_PLATFORM_WIN32_NT, info.dwMajorVersion, info.dwMinorVersion,
+               info.dwBuildNumber};
+    return true;
+}
+
 } // namespace vardex

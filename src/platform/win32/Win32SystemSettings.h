@@ -16,6 +16,9 @@ public:
     void StoreMouseSpeed(int speed, bool broadcast) override;
     void StoreWheelScrollLines(int lines, bool broadcast) override;
     std::uint16_t DefaultLanguage() override;
+    int DragFullWindows() override;
+    void SetDragFullWindows(int on) override;
+    bool Version(SOsVersion& version) override;
 };
 
 } // namespace vardex

@@ -1,0 +1,42 @@
+#include "app/StartUp.h"
+
+#include <gtest/gtest.h>
+
+namespace vardex {
+namespace {
+
+struct SVersionCase {
+    bool known;
+    SOsVersion version;
+    int code;
+};
+
+TEST(StartUpTest, WindowsVersionCodes)
+{
+    const SVersionCase cases[] = {
+        {true, {false, 4, 0, 0x04000000 | 950}, 0},  {true, {false, 4, 10, 0x040A0000 | 1998}, 2},
+        {true, {false, 4, 90, 0x045A0000 | 3000}, 3}, {true, {false, 4, 3, 0x04030000}, 7},
+        {true, {true, 3, 51, 1057}, 4},               {true, {true, 4, 0, 1381}, 5},
+        {true, {true, 5, 0, 2195}, 5},                {true, {true, 5, 1, 2600}, 7},
+        {true, {true, 6, 1, 7601}, 8},                {true, {true, 10, 0, 19045}, 7},
+        {false, {true, 6, 1, 7601}, 7},
+    };
+    for (const SVersionCase& c : cases)
+        EXPECT_EQ(WindowsVersionCode(c.known, c.version), c.code)
+            << c.version.ntFamily << " " << c.version.major << "." << c.version.minor;
+}
+
+TEST(StartUpTest, AutomationSwitch)
+{
+    const std::pair<const wchar_t*, bool> cases[] = {
+        {L"/Automation", true},  {L"-automation", true},       {L"/AUTOMATION", true},
+        {L"x /automation", true}, {L"\"/automation\"", true},   {L"", false},
+        {L"Automation", false},  {L"/Automationx", false},     {L"/Auto", false},
+        {L"\"a /automation\"", false}, {L"--automation", false}, {L"/", false},
+    };
+    for (const auto& [arguments, expected] : cases)
+        EXPECT_EQ(HasAutomationSwitch(arguments), expected) << std::wstring(arguments).size();
+}
+
+} // namespace
+} // namespace vardex
