@@ -1,6 +1,6 @@
 # The two set-up commands of the README, and the rest of the workflow.
-#   make run    finds the mouse (the emulated one when VARDEX_EMULATION is set, as it
-#               is by default) and shows its active profile
+#   make run    Vardex.exe under Wine on the emulated mouse (VARDEX_EMULATION, 1503 by
+#               default); without a display, a screenshot tour into build/screenshots
 #   make test   every test: native, sanitizers, Windows under Wine
 #   make bench  benchmarks (optimised native build)
 #   make fuzz   each fuzz target for FUZZ_SECONDS seconds

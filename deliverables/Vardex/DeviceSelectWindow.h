@@ -11,7 +11,7 @@ public:
     explicit DeviceSelectWindow(CDeviceSelectDlg& dialog) : m_Dialog(dialog) {}
 
 protected:
-    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR& result) override
     {
         HWND list = GetDlgItem(Hwnd(), select::kList);
         switch (message) {

@@ -124,7 +124,7 @@ int MainFrameWindow::RunDeviceSelection(CDeviceSelectDlg& dialog)
 int MainFrameWindow::RunSkinDlg(CSkinDlg& dialog)
 {
     const HWND outer = m_SkinWindow; // a question may open over a progress showing
-    SkinDlgWindow window(dialog, m_Painter, m_MessageFont, m_SkinWindow);
+    vardex::SkinDlgWindow window(dialog, m_Painter, m_MessageFont, m_SkinWindow);
     const INT_PTR result = window.RunModal(Hwnd(), 702);
     m_SkinWindow = outer;
     return static_cast<int>(result);
