@@ -41,7 +41,8 @@ public:
     {
         SetEnvironmentVariableW(L"VARDEX_EMULATION", emulation);
         std::wstring line = L"\"" + ProgramPath() + L"\"";
-        STARTUPINFOW startup{sizeof startup};
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
         started = CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &m_Info);
     }
     ~CProgram()
