@@ -284,6 +284,8 @@ bool CEmulatedSieveHost::Write(Handle device, const std::uint8_t* buffer, std::u
     // The driver works on the caller's buffer; it does not write into a write buffer.
     std::vector<std::uint8_t> copy(buffer, buffer + length);
     transferred = 0;
+    if (clientWritesFail)
+        return false;
     return device != 0 && Succeeded(ControlRequest(EMajor::kWrite, copy.data(), length, transferred));
 }
 

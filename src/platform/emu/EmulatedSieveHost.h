@@ -108,6 +108,7 @@ public:
     bool filterAllocationFails = false;
     bool completionContextFails = false;
     bool buffersUnmappable = false;
+    bool clientWritesFail = false; // WriteFile fails as the system refuses it
     bool waitWouldBlock = false; // a removal waited for requests that never finish
     int openHandles = 0;
     std::vector<std::string> debugOutput;
