@@ -67,7 +67,7 @@ void SieveControlDevice::Read(SRequest& request)
         if (m_Record.m_Pending == 1) {
             reply[0] = m_Record.m_StatusHi;
             reply[1] = m_Record.m_StatusLo;
-            reply[2] = m_Record.m_LastKey;
+            reply[2] = m_Record.m_PendingKey;
             reply[3] = m_Record.m_Value1;
             reply[4] = m_Record.m_Value2;
             m_Record.m_Pending = 0;
@@ -136,6 +136,7 @@ void SieveControlDevice::FilterReport(std::uint8_t* report, std::uint32_t length
         // The key stays in the report while the button is held: only its first report counts.
         if (key != m_Record.m_LastKey) {
             m_Record.m_LastKey = key;
+            m_Record.m_PendingKey = key;
             report[kWheelByte] = 1;
             m_Record.m_Pending = 1;
         }
@@ -149,6 +150,7 @@ void SieveControlDevice::FilterReport(std::uint8_t* report, std::uint32_t length
         m_Record.m_StatusLo = static_cast<std::uint8_t>(status & 0x0F);
         m_Record.m_Value1 = value1;
         m_Record.m_Value2 = value2;
+        m_Record.m_PendingKey = 0;
         report[kWheelByte] = 1;
         m_Record.m_Pending = 1;
     }

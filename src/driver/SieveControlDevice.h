@@ -44,6 +44,9 @@ struct SStatusRecord {
     std::uint8_t m_Pending = 0;
     std::uint8_t m_Enabled = 0;
     std::uint8_t m_Present = 0;
+    // The key byte of the pending status: a button's release clears m_LastKey before
+    // the status may have been fetched, and must not turn a launch into a level change.
+    std::uint8_t m_PendingKey = 0;
 };
 
 class SieveControlDevice {

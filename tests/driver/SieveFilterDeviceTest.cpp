@@ -39,6 +39,8 @@ TEST_F(SieveReadTest, ReportSequencesMarkAndRecordAsTheMouseMeantThem)
          {0x02, 0x03, 0x85, 0x44, 0x55}},
         {"a quiet report in between marks the key again", {{0, 0, 0, 0x85}, {0, 0, 0, 0}, {0, 0, 0, 0x85}}, {1, 0, 1},
          {0x02, 0x03, 0x85, 0x44, 0x55}},
+        {"the key's release before the request still reports the key", {{0, 0, 0, 0x85}, {0, 0, 0, 0}}, {1, 0},
+         {0x02, 0x03, 0x85, 0x44, 0x55}},
         {"another key is marked at once", {{0, 0, 0, 0x85}, {0, 0, 0, 0x86}}, {1, 1}, {0x02, 0x03, 0x86, 0x44, 0x55}},
         {"a quiet report with a low key byte changes nothing", {{0, 0, 0, 0x05}}, {0}, kNothingPending},
         {"a level report after a key reports no key", {{0, 0, 0, 0x85}, {0x01, 0x30, 0x31, 0}}, {1, 1},
