@@ -54,6 +54,16 @@ CHook::CHook(const SHookPorts& ports, void* hInstance)
     m_HasIsWow64Process = m_OsVersion >= kFirstWow64Code && m_Ports.system.HasIsWow64Process();
 }
 
+CHook& CHook::operator=(const CHook& other)
+{
+    m_hInstance = other.m_hInstance;
+    m_hLLHook = other.m_hLLHook;
+    m_hMouseHook = other.m_hMouseHook;
+    m_OsVersion = other.m_OsVersion;
+    m_HasIsWow64Process = other.m_HasIsWow64Process;
+    return *this;
+}
+
 std::uint16_t CHook::GetOsVersion()
 {
     SOsVersion version;

@@ -49,6 +49,9 @@ struct SHookPorts {
 class CHook {
 public:
     explicit CHook(const SHookPorts& ports, void* hInstance = nullptr);
+    CHook(const CHook& other) = default;
+    // Member-wise, as exported; the ports are the process's own on both sides.
+    CHook& operator=(const CHook& other);
 
     // Process attaches of the library in this process.
     static std::uint32_t m_HookCnt;

@@ -237,6 +237,16 @@ TEST_F(HookTest, LinkedHooksAreTheOnesEventsArePassedTo)
     EXPECT_EQ(system.passed[2].hook, 0u);
 }
 
+TEST_F(HookTest, AnAssignedHookPassesEventsToTheSameHooks)
+{
+    hook.LinkNextHook(0xA1, 0xB2);
+    CHook other(SHookPorts{system, control, registry, windows});
+    other = hook;
+    EXPECT_EQ(other.Instance(), hook.Instance());
+    other.MouseProc(0, 0x0200, 0);
+    EXPECT_EQ(system.passed.back().hook, 0xB2u);
+}
+
 TEST_F(HookTest, TheReportRequestAnswersTheReportByte)
 {
     control.reply = {0x3B, 0, 0, 0, 0};
