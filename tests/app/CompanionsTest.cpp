@@ -45,7 +45,8 @@ protected:
         modules.modules[std::wstring(kProgramFolder) + L"Qv9Tap.dll"] = {
             {{"_MouseProc@12", &MouseProc},
              {"_LLMouseProc@12", &LowLevelMouseProc},
-             {"LinkNextHook", reinterpret_cast<ExportAddress>(&LinkNextHook)}}};
+             {"LinkNextHook", reinterpret_cast<ExportAddress>(&LinkNextHook)}},
+            {}};
     }
     CCompanions Make(int versionCode = 8)
     {

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -13,11 +14,12 @@ namespace vardex::test {
 inline std::vector<std::uint8_t> Report(std::uint8_t b10, std::uint8_t b11, std::uint8_t b12, std::uint8_t b13,
                                         std::size_t length = 16)
 {
-    std::vector<std::uint8_t> report(length, 0);
+    std::vector<std::uint8_t> report(std::max<std::size_t>(length, 14), 0);
     report[10] = b10;
     report[11] = b11;
     report[12] = b12;
     report[13] = b13;
+    report.resize(length); // a short report ends before its status bytes
     return report;
 }
 
