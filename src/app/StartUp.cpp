@@ -8,7 +8,7 @@ int WindowsVersionCode(bool known, const SOsVersion& v)
 {
     if (!known)
         return 7;
-    if (!v.ntFamily) {
+    if (v.platformId != kNtPlatform) {
         switch (v.build >> 16) { // the 95 family keeps its version in the build's high word
         case 0x0400: return 0;
         case 0x040A: return 2;

@@ -3,17 +3,11 @@
 // it to the user's stored profile; the Store operations write it there too.
 #pragma once
 
+#include "platform/OsVersion.h"
+
 #include <cstdint>
 
 namespace vardex {
-
-// What the system reports of its own version.
-struct SOsVersion {
-    bool ntFamily; // false: the Windows 95 family
-    unsigned major;
-    unsigned minor;
-    unsigned build;
-};
 
 // The wheel scroll-lines value that means "one page per notch".
 inline constexpr int kWheelPageScroll = -1;

@@ -14,16 +14,16 @@ struct SVersionCase {
 TEST(StartUpTest, WindowsVersionCodes)
 {
     const SVersionCase cases[] = {
-        {true, {false, 4, 0, 0x04000000 | 950}, 0},  {true, {false, 4, 10, 0x040A0000 | 1998}, 2},
-        {true, {false, 4, 90, 0x045A0000 | 3000}, 3}, {true, {false, 4, 3, 0x04030000}, 7},
-        {true, {true, 3, 51, 1057}, 4},               {true, {true, 4, 0, 1381}, 5},
-        {true, {true, 5, 0, 2195}, 5},                {true, {true, 5, 1, 2600}, 7},
-        {true, {true, 6, 1, 7601}, 8},                {true, {true, 10, 0, 19045}, 7},
-        {false, {true, 6, 1, 7601}, 7},
+        {true, {kWin95Platform, 4, 0, 0x04000000 | 950}, 0},  {true, {kWin95Platform, 4, 10, 0x040A0000 | 1998}, 2},
+        {true, {kWin95Platform, 4, 90, 0x045A0000 | 3000}, 3}, {true, {kWin95Platform, 4, 3, 0x04030000}, 7},
+        {true, {kNtPlatform, 3, 51, 1057}, 4},               {true, {kNtPlatform, 4, 0, 1381}, 5},
+        {true, {kNtPlatform, 5, 0, 2195}, 5},                {true, {kNtPlatform, 5, 1, 2600}, 7},
+        {true, {kNtPlatform, 6, 1, 7601}, 8},                {true, {kNtPlatform, 10, 0, 19045}, 7},
+        {false, {kNtPlatform, 6, 1, 7601}, 7},
     };
     for (const SVersionCase& c : cases)
         EXPECT_EQ(WindowsVersionCode(c.known, c.version), c.code)
-            << c.version.ntFamily << " " << c.version.major << "." << c.version.minor;
+            << c.version.platformId << " " << c.version.major << "." << c.version.minor;
 }
 
 TEST(StartUpTest, AutomationSwitch)

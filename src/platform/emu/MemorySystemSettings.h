@@ -31,7 +31,7 @@ public:
     int storedWheelLines = 3;
     std::uint16_t language = 0x0409; // English (United States)
     int dragFullWindows = 1;
-    SOsVersion version{true, 6, 1, 7601};
+    SOsVersion version{kNtPlatform, 6, 1, 7601};
     bool versionKnown = true;
 };
 

@@ -100,8 +100,7 @@ bool CWin32SystemSettings::Version(SOsVersion& version)
     if (!GetVersionExW(&info))
         return false;
 #pragma GCC diagnostic pop
-    version = {info.dwPlatformId == VER_PLATFORM_WIN32_NT, info.dwMajorVersion, info.dwMinorVersion,
-               info.dwBuildNumber};
+    version = {info.dwPlatformId, info.dwMajorVersion, info.dwMinorVersion, info.dwBuildNumber};
     return true;
 }
 
