@@ -2,23 +2,6 @@
 
 namespace vardex::osd {
 
-SImageSize ImageSize(int id)
-{
-    if (id >= kProfileImage && id < kDigitImage)
-        return {id, 83, 35};
-    if (id >= kDigitImage && id < kBlankDigit)
-        return {id, 28, 26};
-    if (id == kBlankDigit)
-        return {id, 30, 26};
-    if (id >= kLevelPanel && id < kBackButton)
-        return {id, 280, 123};
-    if (id == kBackButton)
-        return {id, 52, 51};
-    if (id == kForwardButton)
-        return {id, 51, 51};
-    return {id, 0, 0};
-}
-
 int NumberForRawCode(int raw)
 {
     for (std::size_t row = 0; row < kRawCodes.size(); ++row)

@@ -20,7 +20,22 @@ struct SImageSize {
     int height;
 };
 // The size of every image of the display.
-SImageSize ImageSize(int id);
+constexpr SImageSize ImageSize(int id)
+{
+    if (id >= kProfileImage && id < kDigitImage)
+        return {id, 83, 35};
+    if (id >= kDigitImage && id < kBlankDigit)
+        return {id, 28, 26};
+    if (id == kBlankDigit)
+        return {id, 30, 26};
+    if (id >= kLevelPanel && id < kBackButton)
+        return {id, 280, 123};
+    if (id == kBackButton)
+        return {id, 52, 51};
+    if (id == kForwardButton)
+        return {id, 51, 51};
+    return {id, 0, 0};
+}
 
 inline constexpr int kDigitCount = 4;
 inline constexpr int kDigitsLeft = 98;

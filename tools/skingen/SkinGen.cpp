@@ -6,6 +6,7 @@
 // every window's rounded shape, where the window is cut away.
 #include "PixelFont.h"
 #include "app/SkinLayout.h"
+#include "osd/OsdImages.h"
 
 #include <algorithm>
 #include <cmath>
@@ -349,6 +350,87 @@ CCanvas Icon()
     return c;
 }
 
+// ---- the on-screen display's images (the display library's skin) ----
+// Its windows are cut with RGB(64, 64, 64); the digits and blanks sit on the level
+// panel, so they carry the panel's own colour and never cut holes into it.
+constexpr Colour kOsdKey = Rgb(64, 64, 64);
+constexpr Colour kOsdPlate = Rgb(24, 25, 30);
+
+CCanvas OsdPlate(int w, int h)
+{
+    CCanvas c(w, h, kOsdKey);
+    const int r = std::min(8, std::min(w, h) / 2);
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            const int dx = std::max({r - x, x - (w - 1 - r), 0});
+            const int dy = std::max({r - y, y - (h - 1 - r), 0});
+            if (dx * dx + dy * dy <= r * r)
+                c.Put(x, y, dx * dx + dy * dy >= (r - 2) * (r - 2) && (dx || dy) ? kAccent : kOsdPlate);
+        }
+    }
+    for (int x = r; x < w - r; ++x) {
+        c.Put(x, 0, kAccent);
+        c.Put(x, 1, kAccent);
+        c.Put(x, h - 1, kAccent);
+        c.Put(x, h - 2, kAccent);
+    }
+    for (int y = r; y < h - r; ++y) {
+        c.Put(0, y, kAccent);
+        c.Put(1, y, kAccent);
+        c.Put(w - 1, y, kAccent);
+        c.Put(w - 2, y, kAccent);
+    }
+    return c;
+}
+
+CCanvas OsdProfile(int id)
+{
+    const auto size = vardex::osd::ImageSize(id);
+    CCanvas c = OsdPlate(size.width, size.height);
+    c.CentredText(0, 0, size.width, size.height, "PROFILE " + std::to_string(id - vardex::osd::kProfileImage + 1),
+                  kText, 1);
+    return c;
+}
+
+CCanvas OsdDigit(int id)
+{
+    const auto size = vardex::osd::ImageSize(id);
+    CCanvas c(size.width, size.height, kOsdPlate);
+    if (id != vardex::osd::kBlankDigit)
+        c.CentredText(0, 0, size.width, size.height, std::to_string(id - vardex::osd::kDigitImage), kText, 3);
+    return c;
+}
+
+CCanvas OsdLevelPanel(int id)
+{
+    namespace osd = vardex::osd;
+    const auto size = osd::ImageSize(id);
+    CCanvas c = OsdPlate(size.width, size.height);
+    c.Text(14, 12, "SENSITIVITY", kDim, 1);
+    c.Text(size.width - 100, 10, "LEVEL " + std::to_string(id - osd::kLevelPanel + 1), kAccent, 2);
+    c.Text(osd::kDigitsLeft - 40, osd::kUpperRowTop + 6, "X", kText, 2);
+    c.Text(osd::kDigitsLeft - 40, osd::kLowerRowTop + 6, "Y", kText, 2);
+    const int unitsLeft = osd::kDigitsLeft + osd::kDigitCount * 30 + 8;
+    c.Text(unitsLeft, osd::kUpperRowTop + 10, "DPI", kDim, 1);
+    c.Text(unitsLeft, osd::kLowerRowTop + 10, "DPI", kDim, 1);
+    return c;
+}
+
+CCanvas OsdExtraButton(int id)
+{
+    const auto size = vardex::osd::ImageSize(id);
+    CCanvas c(size.width, size.height, kOsdKey);
+    const int cx = size.width / 2, cy = size.height / 2, r = std::min(cx, cy) - 1;
+    c.FillEllipse(cx, cy, r, r, kAccent);
+    c.FillEllipse(cx, cy, r - 3, r - 3, kOsdPlate);
+    const bool back = id == vardex::osd::kBackButton;
+    for (int t = 0; t < 10; ++t) { // an arrow head pointing back or forward
+        const int x = back ? cx - 6 + t : cx + 6 - t;
+        c.Line(x, cy - t, x, cy + t, kText);
+    }
+    return c;
+}
+
 struct SOutput {
     std::string folder;
     std::ofstream rc;
@@ -419,6 +501,23 @@ int main(int argc, char** argv)
     for (int i = 0; i < 8; ++i)
         pattern.Put(i, 7 - i, Rgb(37, 35, 37));
     out.Bitmap(ly::kListPattern, pattern);
+
+    // The display library's images, listed in their own resource script.
+    {
+        namespace osd = vardex::osd;
+        SOutput display{out.folder, std::ofstream(out.folder + "/OsdSkin.rc")};
+        display.rc << "// Made by skingen: the on-screen display's images.\n";
+        for (int id = osd::kProfileImage; id < osd::kDigitImage; ++id)
+            display.Bitmap(id, OsdProfile(id));
+        for (int id = osd::kDigitImage; id <= osd::kBlankDigit; ++id)
+            display.Bitmap(id, OsdDigit(id));
+        for (int id = osd::kLevelPanel; id < osd::kBackButton; ++id)
+            display.Bitmap(id, OsdLevelPanel(id));
+        display.Bitmap(osd::kBackButton, OsdExtraButton(osd::kBackButton));
+        display.Bitmap(osd::kForwardButton, OsdExtraButton(osd::kForwardButton));
+        display.rc.close();
+        out.ok = out.ok && display.ok && static_cast<bool>(display.rc);
+    }
 
     const std::string icon = out.folder + "/icon800.ico";
     out.ok = Icon().SaveIco(icon) && out.ok;
