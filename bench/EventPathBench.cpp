@@ -7,6 +7,7 @@
 #include "platform/emu/MemoryRegistry.h"
 #include "platform/emu/RecordingOsdSurface.h"
 #include "platform/emu/VirtualWindowRuntime.h"
+#include "support/OsdHarness.h"
 
 #include <benchmark/benchmark.h>
 
@@ -62,22 +63,10 @@ void ReadCompletionFilter(benchmark::State& state)
 }
 BENCHMARK(ReadCompletionFilter);
 
-struct SDisplay {
-    CVirtualClock clock;
-    CVirtualWindowRuntime windows{clock};
-    CMemoryRegistry registry;
-    CSettingsKey settings{registry};
-    CWindowRegistry published{settings, windows};
-    CRecordingOsdSurface surface;
-    CGeneratedSkin skin;
-    SOsdLevelValues values;
-    COsdWnd osd{SOsdPorts{surface, skin, windows, published}, values};
-};
-
 // The shape of the composed level panel alone.
 void DisplayPanelShape(benchmark::State& state)
 {
-    SDisplay display;
+    test::SOsdHarness display;
     display.osd.OnCreate(0x100);
     display.osd.OnDisplayMessage(0, SStatusWord::Make(3, 0, false, 9, 72));
     const SImage& panel = display.osd.Composed();
@@ -89,7 +78,7 @@ BENCHMARK(DisplayPanelShape)->Unit(benchmark::kMicrosecond);
 // A whole level event: the panel and its eight digits loaded, composed and shaped.
 void DisplayLevelEvent(benchmark::State& state)
 {
-    SDisplay display;
+    test::SOsdHarness display;
     display.osd.OnCreate(0x100);
     int level = 0;
     for (auto _ : state)

@@ -1,10 +1,7 @@
 #include "osd/OsdWnd.h"
 
 #include "osd/OsdImages.h"
-#include "platform/emu/GeneratedSkin.h"
-#include "platform/emu/MemoryRegistry.h"
-#include "platform/emu/RecordingOsdSurface.h"
-#include "platform/emu/VirtualWindowRuntime.h"
+#include "support/OsdHarness.h"
 
 #include <gtest/gtest.h>
 
@@ -22,7 +19,7 @@ constexpr std::intptr_t Word(int level, int profile, bool change, int y, int x)
     return static_cast<std::intptr_t>(SStatusWord::Make(level, profile, change, y, x));
 }
 
-class OsdWndTest : public ::testing::Test {
+class OsdWndTest : public ::testing::Test, protected test::SOsdHarness {
 protected:
     OsdWndTest() { osd.OnCreate(kWindow); }
 
@@ -49,15 +46,6 @@ protected:
         return value->data[0] | (value->data[1] << 8) | (value->data[2] << 16) | (value->data[3] << 24);
     }
 
-    CVirtualClock clock;
-    CVirtualWindowRuntime windows{clock};
-    CMemoryRegistry registry;
-    CSettingsKey settings{registry};
-    CWindowRegistry published{settings, windows};
-    CRecordingOsdSurface surface;
-    CGeneratedSkin skin;
-    SOsdLevelValues values;
-    COsdWnd osd{SOsdPorts{surface, skin, windows, published}, values};
 };
 
 TEST(OsdImagesTest, RawCodesBecomeTheDigitsOfTheirRow)
@@ -269,18 +257,10 @@ TEST_F(OsdWndTest, AMissingBackgroundShowsThePreviousImageWhereItWas)
 
 TEST(OsdBeforeCreationTest, EventsAreIgnoredUntilTheWindowExists)
 {
-    CVirtualClock clock;
-    CVirtualWindowRuntime windows{clock};
-    CMemoryRegistry registry;
-    CSettingsKey settings{registry};
-    CWindowRegistry published{settings, windows};
-    CRecordingOsdSurface surface;
-    CGeneratedSkin skin;
-    SOsdLevelValues values;
-    COsdWnd osd{SOsdPorts{surface, skin, windows, published}, values};
-    EXPECT_EQ(osd.OnDisplayMessage(1, 3), 1);
-    EXPECT_EQ(skin.loads, 0);
-    EXPECT_FALSE(surface.visible);
+    test::SOsdHarness h;
+    EXPECT_EQ(h.osd.OnDisplayMessage(1, 3), 1);
+    EXPECT_EQ(h.skin.loads, 0);
+    EXPECT_FALSE(h.surface.visible);
 }
 
 } // namespace
